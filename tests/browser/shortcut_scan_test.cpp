@@ -1,0 +1,165 @@
+#include "browser/shortcut_scan.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+using namespace std::string_literals;
+
+namespace {
+
+// A fake file system: a set of files and a set of folders; every test is recorded.
+struct FakeDisk {
+    std::set<Text> files, folders;
+    mutable std::vector<Text> tested;
+    PathTest FileOrFolder() const {
+        return [this](const Text& p) { tested.push_back(p); return files.count(p) > 0 || folders.count(p) > 0; };
+    }
+    PathTest FileOnly() const {
+        return [this](const Text& p) { tested.push_back(p); return files.count(p) > 0; };
+    }
+};
+
+// Code page 1252 as far as the fixtures need it.
+Text Cp1252(std::string_view bytes) { return Latin1ToText(bytes); }
+
+Text FakeExpand(const Text& text) {
+    Text out = text;
+    const Text name = u"%ProgramFiles%";
+    if (StartsWith(out, name)) out = u"C:\\Program Files" + out.substr(name.size());
+    return out;
+}
+
+std::string Utf16Bytes(const Text& text) {
+    std::string out;
+    for (char16_t c : text) {
+        out.push_back(char(c & 0xFF));
+        out.push_back(char(c >> 8));
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST(ShortcutScanTest, PassesOverTheBareDriveText) {
+    FakeDisk disk;
+    disk.files = {u"C:\\Program Files\\App\\app.exe"};
+    disk.folders = {u"C:\\"};
+    std::string file = "L\0\0\0junk C:\\\0\0more\0C:\\Program Files\\App\\app.exe\0tail"s;
+    EXPECT_EQ(ScanShortcutTarget(file, Cp1252, disk.FileOrFolder()), Text(u"C:\\Program Files\\App\\app.exe"));
+    EXPECT_EQ(ScanIconSource(file, disk.FileOnly(), FakeExpand), Text(u"C:\\Program Files\\App\\app.exe"));
+    for (const Text& p : disk.tested) EXPECT_NE(p, Text(u"C:\\"));
+}
+
+TEST(ShortcutScanTest, FolderTargetsOnlyForTheTargetReader) {
+    FakeDisk disk;
+    disk.folders = {u"C:\\Users\\e\\Downloads"};
+    std::string file = "xx\0C:\\Users\\e\\Downloads\0yy"s;
+    EXPECT_EQ(ScanShortcutTarget(file, Cp1252, disk.FileOrFolder()), Text(u"C:\\Users\\e\\Downloads"));
+    EXPECT_EQ(ScanIconSource(file, disk.FileOnly(), FakeExpand), Text());
+}
+
+TEST(ShortcutScanTest, AnsiUmlautsOnlyForTheTargetReader) {
+    FakeDisk disk;
+    disk.files = {u"C:\\Bücher\\a.txt"};
+    std::string file = "\0C:\\B\xFC" "cher\\a.txt\0"s;
+    EXPECT_EQ(ScanShortcutTarget(file, Cp1252, disk.FileOrFolder()), Text(u"C:\\Bücher\\a.txt"));
+    EXPECT_EQ(ScanIconSource(file, disk.FileOnly(), FakeExpand), Text());
+}
+
+TEST(ShortcutScanTest, Utf8PathsForTheIconSource) {
+    FakeDisk disk;
+    disk.files = {u"D:\\ööö\\ä.txt"};
+    std::string file = "\0D:\\\xC3\xB6\xC3\xB6\xC3\xB6\\\xC3\xA4.txt\0"s;
+    EXPECT_EQ(ScanIconSource(file, disk.FileOnly(), FakeExpand), Text(u"D:\\ööö\\ä.txt"));
+    EXPECT_EQ(ScanShortcutTarget(file, Cp1252, disk.FileOrFolder()), Text());
+}
+
+TEST(ShortcutScanTest, EnvironmentTextsAtEvenAndOddOffsets) {
+    FakeDisk disk;
+    disk.files = {u"C:\\Program Files\\App\\app.exe"};
+    for (std::string lead : {"ab"s, "abc"s}) {
+        std::string file = lead + Utf16Bytes(u"%ProgramFiles%\\App\\app.exe") + "\0\0zz"s;
+        EXPECT_EQ(ScanIconSource(file, disk.FileOnly(), FakeExpand), Text(u"C:\\Program Files\\App\\app.exe"))
+            << lead.size();
+        EXPECT_EQ(ScanShortcutTarget(file, Cp1252, disk.FileOrFolder()), Text());
+    }
+}
+
+TEST(ShortcutScanTest, DrivePathsComeBeforeEnvironmentTexts) {
+    FakeDisk disk;
+    disk.files = {u"C:\\Program Files\\App\\app.exe", u"C:\\Other\\b.exe"};
+    std::string file = Utf16Bytes(u"%ProgramFiles%\\App\\app.exe") + "\0\0"s + "C:\\Other\\b.exe\0"s;
+    EXPECT_EQ(ScanIconSource(file, disk.FileOnly(), FakeExpand), Text(u"C:\\Other\\b.exe"));
+}
+
+TEST(ShortcutScanTest, EnvironmentTextRunningIntoTheNextStringDoesNotMatch) {
+    FakeDisk disk;
+    disk.files = {u"C:\\Windows\\system32\\notepad.exe"};
+    // Length-prefixed strings without an end mark: the text runs on.
+    std::string file = Utf16Bytes(u"%windir%\\system32\\notepad.exe") + "B\0..\\x"s + "\0\0"s;
+    auto expand = [](const Text& t) { return u"C:\\Windows" + t.substr(8); };
+    EXPECT_EQ(ScanIconSource(file, disk.FileOnly(), expand), Text());
+}
+
+TEST(ShortcutScanTest, ShortAndEdgeBuffers) {
+    FakeDisk disk;
+    disk.files = {u"C:\\a"};
+    disk.folders = {u"C:\\"};
+    struct Case {
+        std::string bytes;
+        const char16_t* target;
+    } cases[] = {
+        {"", u""},
+        {"C:\\a"s, u""},          // 4 bytes: too short for any match
+        {"\0C:\\a"s, u""},         // 5 bytes: the last offset examined is 1
+        {"C:\\a\0"s, u"C:\\a"},  // match at offset 1, the last one examined is 1
+        {"xxC:\\"s, u""},         // ':' at size - 3 is past the last offset
+        {":\\abc"s, u""},         // no drive letter before offset 1
+        {"C:\\"s, u""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ScanShortcutTarget(c.bytes, Cp1252, disk.FileOrFolder()), Text(c.target)) << c.bytes.size();
+    }
+}
+
+TEST(ShortcutScanTest, TextEndsAtTheBufferEnd) {
+    FakeDisk disk;
+    disk.files = {u"C:\\abc", u"C:\\ab"};
+    std::string file = "\0\0C:\\ab"s;  // no zero after the path: the padding ends it
+    EXPECT_EQ(ScanShortcutTarget(file, Cp1252, disk.FileOrFolder()), Text(u"C:\\ab"));
+    std::string odd = "x" + Utf16Bytes(u"%X%") + "Y"s;  // last unit has only its low byte in the file
+    Text seen;
+    ScanIconSource(odd, disk.FileOnly(), [&](const Text& t) { seen = t; return t; });
+    EXPECT_EQ(seen, Text(u"%X%Y"));
+}
+
+TEST(ShortcutScanTest, ManyDrivePathsStayLinearAndTestEachTextOnce) {
+    FakeDisk disk;
+    std::string file;
+    for (int i = 0; i < 200000; ++i) file += "C:\\";  // 600 kB without a zero byte
+    file += "C:\\x\0"s;
+    for (int i = 0; i < 200000; ++i) file += "%\0"s;  // 400 kB of %-texts without an end
+    size_t calls = 0;
+    auto decode = [&](std::string_view b) { ++calls; return Cp1252(b); };
+    EXPECT_EQ(ScanShortcutTarget(file, decode, disk.FileOrFolder()), Text());
+    EXPECT_LT(calls, 1000u);  // texts too long to be a path are not decoded
+    size_t expansions = 0;
+    EXPECT_EQ(ScanIconSource(file, disk.FileOnly(), [&](const Text& t) { ++expansions; return t; }), Text());
+    EXPECT_LT(expansions, 5000u);
+
+    FakeDisk repeated;
+    std::string same;
+    for (int i = 0; i < 50000; ++i) same += "C:\\same\0"s;
+    EXPECT_EQ(ScanShortcutTarget(same, Cp1252, repeated.FileOrFolder()), Text());
+    EXPECT_EQ(repeated.tested, (std::vector<Text>{u"C:\\same"}));
+}
+
+TEST(ShortcutScanTest, IsShortcutPath) {
+    EXPECT_TRUE(IsShortcutPath(u"C:\\a\\Word.lnk"));
+    EXPECT_TRUE(IsShortcutPath(u"C:\\a\\Word.LNK"));
+    EXPECT_FALSE(IsShortcutPath(u"C:\\a\\site.url"));
+    EXPECT_FALSE(IsShortcutPath(u"C:\\a.lnk\\file"));
+    EXPECT_FALSE(IsShortcutPath(u""));
+}
