@@ -1,0 +1,44 @@
+#include "app/main_loop.h"
+
+#include "app/app_state.h"
+#include "app/hit_test.h"
+#include "platform/controls.h"
+
+namespace {
+
+float gScaleX = 1.0f;
+float gScaleY = 1.0f;
+
+}  // namespace
+
+void SetLoopScale(float scaleX, float scaleY) {
+    gScaleX = scaleX;
+    gScaleY = scaleY;
+}
+
+bool IsMouseOverControl(int window, int control, int container) {
+    int mx = -1, my = -1;
+    CursorInClientArea(window, mx, my);
+    LogicalRect c = ControlLogicalRect(window, control);
+    ControlBox box{c.x, c.y, c.width, c.height};
+    if (container < 0) return IsMouseOverBox(mx, my, box, nullptr, gScaleX, gScaleY);
+    LogicalRect p = ControlLogicalRect(window, container);
+    ControlBox panel{p.x, p.y, p.width, p.height};
+    return IsMouseOverBox(mx, my, box, &panel, gScaleX, gScaleY);
+}
+
+Next DispatchMenuEvent(int) { return Next::Stay; }
+
+Next DispatchControlEvent(const Event&) { return Next::Stay; }
+
+void RunMainLoop() {
+    for (;;) {
+        Event event = WaitEvent();
+        if (gLoop.CloseOnFocusLoss && !IsForegroundWindow(kMainWindow)) return;
+        if (event.window == kMainWindow) {
+            if (event.kind == EventKind::Menu && DispatchMenuEvent(event.id) == Next::Leave) return;
+            if (event.kind == EventKind::Control && DispatchControlEvent(event) == Next::Leave) return;
+        }
+        if (event.kind == EventKind::Close) return;
+    }
+}

@@ -1,0 +1,50 @@
+#include "app/startup.h"
+
+#include "app/app_state.h"
+#include "app/main_loop.h"
+#include "app/settings_folder.h"
+#include "platform/controls.h"
+#include "platform/files.h"
+#include "platform/windows.h"
+
+namespace {
+
+const Text kProductName = u"Orvanto";
+
+// Stands in for the main window until its full layout is built.
+void OpenMainWindow() {
+    WindowSpec spec;
+    spec.clientWidth = 730;
+    spec.clientHeight = 676;
+    spec.title = u"Start";
+    if (OpenWindow(kMainWindow, spec)) ShowAndActivateWindow(kMainWindow);
+}
+
+void StartUp() {
+    gLoop = LoopState{};
+    gCustomEntries.clear();
+    gCustomEntryIcons.clear();
+    gListedItems.clear();
+    gListedIcons.clear();
+    gAppPaths.SettingsFolder = ResolveSettingsFolder(ExecutableFolder() + kProductName + u"\\");
+    OpenMainWindow();
+}
+
+void ShutDown() {
+    FreeAllFonts();
+    gListedIcons.clear();
+    gListedItems.clear();
+    CloseWindowNumber(kMainWindow);
+    ShutdownPlatform();
+}
+
+}  // namespace
+
+int RunOrvanto() {
+    if (!AcquireSingleInstance(kProductName)) return 0;
+    InitPlatform();
+    StartUp();
+    RunMainLoop();
+    ShutDown();
+    return 0;
+}

@@ -1,0 +1,46 @@
+import time
+
+import pytest
+
+from harness import BUILD, Display, Orvanto, Wine
+
+
+@pytest.fixture(scope="session")
+def wine():
+    w = Wine(BUILD / "prefix-gui")
+    w.create()
+    yield w
+    w.kill_server()
+
+
+@pytest.fixture(scope="session")
+def display():
+    d = Display(1920, 1080).start()
+    yield d
+    d.stop()
+
+
+@pytest.fixture
+def desktop(wine, display):
+    """The prefix on the default display, with no copy of Orvanto left over."""
+    wine.display = display
+    yield wine
+    wine.kill_server()
+
+
+@pytest.fixture
+def start(desktop):
+    """Starts Orvanto and waits for its window; ended at the test's end."""
+    started = []
+
+    def run(wait=True, **kwargs):
+        app = Orvanto(desktop, **kwargs)
+        started.append(app)
+        if wait:
+            assert desktop.wait_window("Start"), "no window titled Start appeared"
+            time.sleep(0.3)
+        return app
+
+    yield run
+    for app in started:
+        app.kill()
