@@ -29,3 +29,8 @@ float ScaleFromDpi(int32_t dpi);
 // value * dpi / 96 with a 64-bit product, rounded to nearest with halves away
 // from zero, as MulDiv does; clamped to the 32-bit range.
 int32_t LogicalToPixels(int32_t value, int32_t dpi);
+
+// Win32 side. The facts BuildMainWindow starts from.
+ScreenFacts ReadScreenFacts();
+// -1 before Windows 11 or without a value; else the stored number (0 left, 1 centre).
+int64_t ReadTaskbarAlignment();
