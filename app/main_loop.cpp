@@ -2,7 +2,9 @@
 
 #include "app/app_state.h"
 #include "app/hit_test.h"
+#include "browser/list_actions.h"
 #include "platform/controls.h"
+#include "ui/main_window_ids.h"
 
 namespace {
 
@@ -27,9 +29,21 @@ bool IsMouseOverControl(int window, int control, int container) {
     return IsMouseOverBox(mx, my, box, &panel, gScaleX, gScaleY);
 }
 
-Next DispatchMenuEvent(int) { return Next::Stay; }
+Next DispatchMenuEvent(int itemId) {
+    if (itemId == OpenTargetFolderItemId) OpenTargetFolderOfSelectedRow();
+    if (itemId == PropertiesItemId) ShowPropertiesOfSelectedRow();
+    if (itemId == EnterKeyItemId && EnterKeyPressed()) return Next::Leave;
+    return Next::Stay;
+}
 
-Next DispatchControlEvent(const Event&) { return Next::Stay; }
+Next DispatchControlEvent(const Event& event) {
+    if (event.id == RunFieldId && event.type == ControlEventType::Change) RunFieldChanged();
+    // Every control but the RunField acts on the selected row first.
+    if (event.id != RunFieldId && ActOnSelectedRow(event.type)) return Next::Leave;
+    if (event.id == RunFieldId) RunFieldTouched();
+    if (event.id == RunButtonId && RunHeldCommand()) return Next::Leave;
+    return Next::Stay;
+}
 
 void RunMainLoop() {
     for (;;) {
