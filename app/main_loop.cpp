@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/hit_test.h"
+#include "app/hover.h"
 #include "browser/list_actions.h"
 #include "platform/controls.h"
 #include "ui/main_window_ids.h"
@@ -49,6 +50,7 @@ void RunMainLoop() {
     for (;;) {
         Event event = WaitEvent();
         if (gLoop.CloseOnFocusLoss && !IsForegroundWindow(kMainWindow)) return;
+        if (WindowIsOpen(kMainWindow)) UpdateHoverInformation();
         if (event.window == kMainWindow) {
             if (event.kind == EventKind::Menu && DispatchMenuEvent(event.id) == Next::Leave) return;
             if (event.kind == EventKind::Control && DispatchControlEvent(event) == Next::Leave) return;

@@ -6,19 +6,11 @@
 #include "platform/controls.h"
 #include "platform/files.h"
 #include "platform/windows.h"
+#include "ui/main_window.h"
 
 namespace {
 
 const Text kProductName = u"Orvanto";
-
-// Stands in for the main window until its full layout is built.
-void OpenMainWindow() {
-    WindowSpec spec;
-    spec.clientWidth = 730;
-    spec.clientHeight = 676;
-    spec.title = u"Start";
-    if (OpenWindow(kMainWindow, spec)) ShowAndActivateWindow(kMainWindow);
-}
 
 void StartUp() {
     gLoop = LoopState{};
@@ -27,7 +19,7 @@ void StartUp() {
     gListedItems.clear();
     gListedIcons.clear();
     gAppPaths.SettingsFolder = ResolveSettingsFolder(ExecutableFolder() + kProductName + u"\\");
-    OpenMainWindow();
+    BuildMainWindow();
 }
 
 void ShutDown() {

@@ -268,7 +268,8 @@ LRESULT HandleControlMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam, b
         Colour text = c->textColour;
         if (IsKind(*c, ControlKind::Link) && c->hot) text = RgbColour(0, 0, 255);
         else if (IsKind(*c, ControlKind::Link) && text == NoColour) text = GetSysColor(COLOR_WINDOWTEXT);
-        if (text == NoColour && c->backBrush == nullptr) return 0;
+        // Pictures show their parent's background through transparent pixels.
+        if (text == NoColour && c->backBrush == nullptr && !IsKind(*c, ControlKind::Picture)) return 0;
         *handled = true;
         if (text != NoColour) SetTextColor(dc, text);
         if (c->backBrush) {
