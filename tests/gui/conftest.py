@@ -9,6 +9,8 @@ from harness import BUILD, Display, Orvanto, Wine
 def wine():
     w = Wine(BUILD / "prefix-gui")
     w.create()
+    # The first program started in a new prefix pays for setting it up.
+    w.probe("windows")
     yield w
     w.kill_server()
 

@@ -133,7 +133,7 @@ class Wine:
         finally:
             os.unlink(out)
 
-    def wait_window(self, title, timeout_ms=20000):
+    def wait_window(self, title, timeout_ms=45000):
         rc, _ = self.probe("wait", title, timeout_ms)
         return rc == 0
 
