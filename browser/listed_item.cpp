@@ -84,7 +84,7 @@ CollectedItems MergeFolderItems(const std::vector<RootEntries>& roots, TextView 
     // Keys in lower case: the first root that holds a name wins, whatever its case.
     std::unordered_set<Text> seen;
     for (const RootEntries& root : roots) {
-        for (const FolderEntry& entry : root.entries) {
+        for (const ListingEntry& entry : root.entries) {
             const Text& name = entry.name;
             if (name.empty() || name[0] == u'.') continue;
             // No file system gives these; they would break the item text.

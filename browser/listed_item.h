@@ -33,14 +33,14 @@ void SortListedItems(std::vector<Text>& items);
 
 Text ParentFolder(TextView folder);
 
-struct FolderEntry {
+struct ListingEntry {
     Text name;
     bool isFolder = false;
 };
 
 struct RootEntries {
     Text root;  // full folder path with trailing backslash
-    std::vector<FolderEntry> entries;
+    std::vector<ListingEntry> entries;
 };
 
 struct CollectedItems {

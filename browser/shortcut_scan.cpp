@@ -5,13 +5,15 @@
 
 namespace {
 
-// The program is not long-path aware, so no path of MAX_PATH (260) or more
-// characters can exist for it. No encoding here needs more than 4 bytes per
-// character, so longer 8-bit texts are passed over without decoding; a
-// %-text may shrink when expanded, so it gets more room. The bounds keep the
-// scan linear on files made of nothing but drive paths or percent signs.
-constexpr size_t LongestDriveText = 4 * 260;
-constexpr size_t LongestEnvironmentText = 2048;
+// No Win32 path is longer than 32767 characters, and no decoding used here
+// takes more than 3 bytes per character.
+constexpr size_t LongestDriveText = 3 * 32767;
+// %-texts in shortcut files sit in 260-character fields; a longer one is
+// passed over, which bounds the work per '%' byte.
+constexpr size_t LongestEnvironmentText = 1040;
+// A crafted file of nothing but percent signs and zeros would still cost
+// length x 1040; past this many units read the environment pass gives up.
+constexpr size_t EnvironmentPassBudget = size_t(64) << 20;
 // Remembered failures, bounded so a crafted file cannot fill the memory.
 constexpr size_t RememberedFailures = 4096;
 
@@ -58,6 +60,14 @@ bool IsDriveMatch(std::string_view content, size_t i) {
     return content[i] == ':' && content[i + 1] == '\\';
 }
 
+// ':' cannot occur in a file or folder name, so a text holding a second one
+// names nothing. Only the last drive path of a run without zeros can
+// therefore match, which keeps the scan linear: each search ends at the next
+// colon, where the next match can begin at the earliest.
+bool HasLaterColon(std::string_view content, size_t colon, size_t end) {
+    return std::memchr(content.data() + colon + 1, ':', end - colon - 1) != nullptr;
+}
+
 // Calls accept(bytes) for each drive-path candidate in order until it returns true.
 template <typename Accept>
 bool ForEachDriveCandidate(std::string_view content, Accept accept) {
@@ -67,7 +77,7 @@ bool ForEachDriveCandidate(std::string_view content, Accept accept) {
         if (!IsDriveMatch(content, i)) continue;
         size_t start = i - 1;
         size_t end = zeros.EndOf(start);
-        if (end - start > LongestDriveText) continue;
+        if (end - start > LongestDriveText || HasLaterColon(content, i, end)) continue;
         if (accept(content.substr(start, end - start))) return true;
     }
     return false;
@@ -112,10 +122,14 @@ Text ScanIconSource(std::string_view content, const PathTest& fileExists, const 
 
     ZeroFinder16 zeros{content};
     std::unordered_set<Text> expanded;
+    size_t budget = EnvironmentPassBudget;
     for (size_t j = 0; j + 4 <= content.size(); ++j) {
         if (content[j] != '%') continue;
         size_t end = zeros.EndOf(j);
-        if ((end - j) / 2 > LongestEnvironmentText) continue;
+        size_t units = (end - j + 1) / 2;
+        if (units > LongestEnvironmentText) continue;
+        if (units > budget) break;
+        budget -= units;
         Text raw;
         raw.reserve((end - j) / 2);
         for (size_t k = j; k < end; k += 2) raw.push_back(zeros.UnitAt(k));

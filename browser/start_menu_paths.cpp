@@ -1,6 +1,6 @@
 #include "browser/start_menu_paths.h"
 
-Text ResolveStartMenuPath(TextView relative, const std::vector<Text>& roots, const PathExists& exists) {
+Text ResolveStartMenuPath(TextView relative, const std::vector<Text>& roots, const ExistenceTest& exists) {
     for (const Text& root : roots) {
         Text full = root + Text(relative);
         if (exists(full)) return full;
@@ -14,14 +14,14 @@ Text SearchResultItemPath(TextView systemRoot, TextView rowText) {
     return path + u"SysWOW64\\" + Text(rowText);
 }
 
-Text ListRowItemPath(TextView relative, TextView userStartMenu, TextView commonStartMenu, const PathExists& exists) {
+Text ListRowItemPath(TextView relative, TextView userStartMenu, TextView commonStartMenu, const ExistenceTest& exists) {
     Text path = Text(userStartMenu) + Text(relative);
     if (exists(path)) return path;
     return Text(commonStartMenu) + Text(relative);
 }
 
 Text TargetFolderToOpen(TextView path, TextView target, TextView programFiles, TextView programFilesX86,
-                        const PathExists& exists) {
+                        const ExistenceTest& exists) {
     Text chosen(path);
     Text candidate(target);
     if (candidate.empty()) {

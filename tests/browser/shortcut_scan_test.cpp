@@ -52,6 +52,14 @@ TEST(ShortcutScanTest, PassesOverTheBareDriveText) {
     for (const Text& p : disk.tested) EXPECT_NE(p, Text(u"C:\\"));
 }
 
+TEST(ShortcutScanTest, DriveTextsRunningIntoAPathAreSkipped) {
+    FakeDisk disk;
+    disk.files = {u"C:\\Real\\app.exe"};
+    std::string file = "xC:\\C:\\Real\\app.exe\0"s;
+    EXPECT_EQ(ScanShortcutTarget(file, Cp1252, disk.FileOrFolder()), Text(u"C:\\Real\\app.exe"));
+    EXPECT_EQ(disk.tested, (std::vector<Text>{u"C:\\Real\\app.exe"}));
+}
+
 TEST(ShortcutScanTest, FolderTargetsOnlyForTheTargetReader) {
     FakeDisk disk;
     disk.folders = {u"C:\\Users\\e\\Downloads"};
@@ -129,7 +137,9 @@ TEST(ShortcutScanTest, TextEndsAtTheBufferEnd) {
     disk.files = {u"C:\\abc", u"C:\\ab"};
     std::string file = "\0\0C:\\ab"s;  // no zero after the path: the padding ends it
     EXPECT_EQ(ScanShortcutTarget(file, Cp1252, disk.FileOrFolder()), Text(u"C:\\ab"));
-    std::string odd = "x" + Utf16Bytes(u"%X%") + "Y"s;  // last unit has only its low byte in the file
+    std::string odd = "x"s;
+    odd += Utf16Bytes(u"%X%");
+    odd += "Y";  // the last unit has only its low byte in the file
     Text seen;
     ScanIconSource(odd, disk.FileOnly(), [&](const Text& t) { seen = t; return t; });
     EXPECT_EQ(seen, Text(u"%X%Y"));

@@ -5,7 +5,7 @@
 #include <set>
 
 namespace {
-PathExists In(const std::set<Text>& present) {
+ExistenceTest In(const std::set<Text>& present) {
     return [present](const Text& p) { return present.count(p) > 0; };
 }
 const Text User = u"C:\\users\\u\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\";
