@@ -72,6 +72,7 @@ struct HoverRow {
 inline constexpr int HoverRowCount = 12;
 extern const std::array<HoverRow, HoverRowCount> HoverTable;
 
+// infoText views the table or the osProductName given to HoverChoice.
 struct HoverResult {
   int picture;
   TextView infoText;

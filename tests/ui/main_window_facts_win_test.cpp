@@ -40,3 +40,16 @@ TEST(MainWindowFactsTest, TaskbarAlignmentOnlyFromWindows11) {
     EXPECT_GE(alignment, -1);
   }
 }
+
+TEST(MainWindowFactsTest, LogicalToPixelsAgreesWithMulDiv) {
+  for (int dpi : {72, 96, 100, 120, 144, 168, 192, 240}) {
+    int mismatches = 0;
+    for (int value = -3000; value <= 3000 && mismatches < 5; ++value) {
+      if (LogicalToPixels(value, dpi) != MulDiv(value, dpi, 96)) {
+        ++mismatches;
+        ADD_FAILURE() << value << " @ " << dpi << ": " << LogicalToPixels(value, dpi) << " vs "
+                      << MulDiv(value, dpi, 96);
+      }
+    }
+  }
+}
