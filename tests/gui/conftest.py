@@ -6,20 +6,22 @@ from harness import BUILD, Display, Orvanto, Wine
 
 
 @pytest.fixture(scope="session")
-def wine():
+def display():
+    d = Display(1920, 1080).start()
+    yield d
+    d.stop()
+
+
+@pytest.fixture(scope="session")
+def wine(display):
+    # The wineserver keeps the display it was first started with.
     w = Wine(BUILD / "prefix-gui")
+    w.display = display
     w.create()
     # The first program started in a new prefix pays for setting it up.
     w.probe("windows")
     yield w
     w.kill_server()
-
-
-@pytest.fixture(scope="session")
-def display():
-    d = Display(1920, 1080).start()
-    yield d
-    d.stop()
 
 
 @pytest.fixture

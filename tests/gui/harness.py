@@ -60,6 +60,12 @@ class Wine:
             env["DISPLAY"] = self.display.name
         return env
 
+    def use_display(self, display):
+        """Programs started from now on show on this display (the wineserver
+        and its desktop process keep the display they were started with)."""
+        self.kill_server()
+        self.display = display
+
     def wait_server(self):
         subprocess.run(["wineserver", "-w"], env=self.env, timeout=120)
 
