@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "platform/embedded_data.h"
 #include "platform/pictures.h"
@@ -202,4 +204,42 @@ TEST_F(ImageSet, FlagDrawnOnWhiteBlendsItsEdges) {
     EXPECT_GT(covered, 500);
     EXPECT_EQ(white->Bits[3], 255) << "an opaque target stays opaque";
     FreePicture(white);
+}
+
+TEST(IconPngEntry, DecodesThroughLibpngOrIsRefused) {
+    // The 256 x 256 PNG entry (directory entry 10) of a real icon file, as the
+    // only entry of a new icon file.
+    std::string path = __FILE__;
+    path = path.substr(0, path.rfind("tests/ui/")) + "tests/data/real/ico/wcs_hostednetwork_computer.ico";
+    std::vector<uint8_t> real;
+    if (FILE* f = std::fopen(path.c_str(), "rb")) {
+        uint8_t buffer[4096];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) real.insert(real.end(), buffer, buffer + n);
+        std::fclose(f);
+    }
+    ASSERT_GT(real.size(), 6u + 16 * 16);
+    const uint8_t* dir = &real[6 + 16 * 10];
+    uint32_t size = dir[8] | (dir[9] << 8) | (dir[10] << 16) | (uint32_t(dir[11]) << 24);
+    uint32_t offset = dir[12] | (dir[13] << 8) | (dir[14] << 16) | (uint32_t(dir[15]) << 24);
+    ASSERT_LE(size_t(offset) + size, real.size());
+    std::vector<uint8_t> icon = {0, 0, 1, 0, 1, 0};
+    icon.insert(icon.end(), dir, dir + 12);
+    icon.insert(icon.end(), {22, 0, 0, 0});
+    icon.insert(icon.end(), real.begin() + offset, real.begin() + offset + size);
+    DecodedPicture p;
+    ASSERT_TRUE(DecodePicture(icon, p));
+    EXPECT_EQ(p.Width, 256);
+    EXPECT_EQ(p.Height, 256);
+    EXPECT_TRUE(p.HasAlpha);
+    EXPECT_EQ(p.ChosenEntry, 0);
+    // A cut PNG entry is refused.
+    icon.resize(icon.size() - size / 2);
+    icon[14] = static_cast<uint8_t>((size - size / 2) & 0xFF);
+    icon[15] = static_cast<uint8_t>(((size - size / 2) >> 8) & 0xFF);
+    icon[16] = static_cast<uint8_t>(((size - size / 2) >> 16) & 0xFF);
+    icon[17] = 0;
+    DecodedPicture cut;
+    EXPECT_FALSE(DecodePicture(icon, cut));
+    EXPECT_TRUE(cut.Pixels.empty());
 }
