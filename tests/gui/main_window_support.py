@@ -70,11 +70,11 @@ def dpi(wine, value):
 def running(wine, display):
     """Orvanto on display, its window up; killed and the server stopped after."""
     wine.display = display
-    display.move(display.width - 1, display.height - 1)  # away from every link
     app = Orvanto(wine)
     try:
         assert wine.wait_window("Start"), "no window titled Start appeared"
         time.sleep(0.5)
+        rest_mouse(wine, display)
         yield app
     finally:
         app.kill()
@@ -88,6 +88,15 @@ def other_display(width, height):
         yield d
     finally:
         d.stop()
+
+
+def rest_mouse(wine, display):
+    """The mouse into the gap between the banner and the panel, over no link."""
+    rows = wine.dump("Start")
+    panel = [r for r in rows if r["id"] == 0 and r["class"] == "OrvantoPanel"][0]
+    x, y, w, h = panel["screen"]
+    display.move(x - 4, y + h // 2)
+    time.sleep(0.4)
 
 
 def by_id(rows):
