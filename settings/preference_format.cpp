@@ -1,47 +1,79 @@
 #include "settings/preference_format.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
 
 bool IsBlankOrTab(char16_t c) { return c == u' ' || c == u'\t'; }
 
-TextView TrimBlanksAndTabs(TextView text) {
-    size_t first = 0;
-    while (first < text.size() && IsBlankOrTab(text[first])) ++first;
-    size_t last = text.size();
-    while (last > first && IsBlankOrTab(text[last - 1])) --last;
-    return text.substr(first, last - first);
+TextSpan SpanOf(size_t start, size_t length) { return TextSpan{uint32_t(start), uint32_t(length)}; }
+
+TextSpan StoreText(PreferenceDocument& document, TextView text) {
+    TextSpan span = SpanOf(document.store.size(), text.size());
+    document.store.append(text);
+    return span;
 }
 
-TextView TrimTrailingBlanksAndTabs(TextView text) {
-    size_t last = text.size();
-    while (last > 0 && IsBlankOrTab(text[last - 1])) --last;
-    return text.substr(0, last);
+TextView SpanText(const PreferenceDocument& document, TextSpan span) {
+    return TextView(document.store).substr(span.start, span.length);
 }
 
-// A line holding only blanks and tabs has no first character and is skipped.
-void AppendParsedLine(PreferenceDocument& document, TextView line) {
-    size_t start = 0;
-    while (start < line.size() && IsBlankOrTab(line[start])) ++start;
-    if (start == line.size()) return;
-    TextView rest = line.substr(start);
-    PreferenceLine parsed;
-    if (rest[0] == u';') {
+// ASCII and Latin-1 widen byte by byte; only the non-ASCII runs of a UTF-8
+// file go through the decoder, which never takes an ASCII byte into a
+// broken sequence.
+Text DecodeFile(std::string_view bytes, bool utf8) {
+    Text text(bytes.size(), u'\0');
+    size_t written = 0;
+    for (size_t i = 0; i < bytes.size();) {
+        unsigned char b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80 || !utf8) {
+            text[written++] = b;
+            ++i;
+            continue;
+        }
+        size_t end = i;
+        while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) >= 0x80) ++end;
+        Text run = Utf8ToText(bytes.substr(i, end - i));
+        std::copy(run.begin(), run.end(), text.begin() + int64_t(written));
+        written += run.size();
+        i = end;
+    }
+    text.resize(written);
+    return text;
+}
+
+// The line runs from start to end in the store. A line holding only blanks
+// and tabs has no first character and is skipped.
+void AppendParsedLine(PreferenceDocument& document, size_t start, size_t end) {
+    const Text& store = document.store;
+    while (start < end && IsBlankOrTab(store[start])) ++start;
+    if (start == end) return;
+    PreferenceLine& parsed = document.lines.emplace_back();
+    if (store[start] == u';') {
         parsed.kind = PreferenceLineKind::Comment;
-        size_t textStart = (rest.size() > 1 && rest[1] == u' ') ? 2 : 1;
-        parsed.value = Text(rest.substr(textStart));
-    } else if (rest[0] == u'[') {
+        size_t textStart = (start + 1 < end && store[start + 1] == u' ') ? start + 2 : start + 1;
+        parsed.value = SpanOf(textStart, end - textStart);
+    } else if (store[start] == u'[') {
         parsed.kind = PreferenceLineKind::Group;
-        size_t close = rest.find(u']', 1);
-        parsed.name = Text(rest.substr(1, close == TextView::npos ? TextView::npos : close - 1));
+        size_t close = start + 1;
+        while (close < end && store[close] != u']') ++close;
+        parsed.name = SpanOf(start + 1, close - start - 1);
     } else {
         parsed.kind = PreferenceLineKind::Key;
-        size_t equals = rest.find(u'=');
-        parsed.name = Text(TrimTrailingBlanksAndTabs(rest.substr(0, equals)));
-        if (equals != TextView::npos) parsed.value = Text(TrimBlanksAndTabs(rest.substr(equals + 1)));
+        size_t equals = start;
+        while (equals < end && store[equals] != u'=') ++equals;
+        size_t keyEnd = equals;
+        while (keyEnd > start && IsBlankOrTab(store[keyEnd - 1])) --keyEnd;
+        parsed.name = SpanOf(start, keyEnd - start);
+        if (equals < end) {
+            size_t valueStart = equals + 1;
+            size_t valueEnd = end;
+            while (valueStart < valueEnd && IsBlankOrTab(store[valueStart])) ++valueStart;
+            while (valueEnd > valueStart && IsBlankOrTab(store[valueEnd - 1])) --valueEnd;
+            parsed.value = SpanOf(valueStart, valueEnd - valueStart);
+        }
     }
-    document.lines.push_back(std::move(parsed));
 }
 
 // The lines of the current group (after its group line up to the next one),
@@ -53,7 +85,8 @@ void EnsureKeyIndex(PreferenceDocument& document) {
     size_t end = start;
     document.keyIndex.clear();
     while (end < lines.size() && lines[end].kind != PreferenceLineKind::Group) {
-        if (lines[end].kind == PreferenceLineKind::Key) document.keyIndex.emplace(AsciiLowerText(lines[end].name), end);
+        if (lines[end].kind == PreferenceLineKind::Key)
+            document.keyIndex.emplace(AsciiLowerText(LineName(document, lines[end])), end);
         ++end;
     }
     document.regionStart = start;
@@ -64,8 +97,7 @@ void EnsureKeyIndex(PreferenceDocument& document) {
 void InsertLine(PreferenceDocument& document, size_t position, PreferenceLine line) {
     const bool isGroup = line.kind == PreferenceLineKind::Group;
     const bool isKey = line.kind == PreferenceLineKind::Key;
-    Text lowerKey = isKey ? AsciiLowerText(line.name) : Text();
-    document.lines.insert(document.lines.begin() + int64_t(position), std::move(line));
+    document.lines.insert(document.lines.begin() + int64_t(position), line);
     if (document.currentGroup >= 0 && int64_t(position) <= document.currentGroup) ++document.currentGroup;
     document.lastWritten = int64_t(position);
     document.mustWrite = true;
@@ -73,7 +105,7 @@ void InsertLine(PreferenceDocument& document, size_t position, PreferenceLine li
     if (position == document.regionEnd && !isGroup) {
         // The usual case, writing from scratch: the group grows at its end.
         ++document.regionEnd;
-        if (isKey) document.keyIndex.emplace(std::move(lowerKey), position);
+        if (isKey) document.keyIndex.emplace(AsciiLowerText(LineName(document, line)), position);
     } else if (position < document.regionEnd) {
         document.indexValid = false;
     }
@@ -83,8 +115,8 @@ void ActivatePendingGroup(PreferenceDocument& document) {
     if (!document.groupPending) return;
     PreferenceLine group;
     group.kind = PreferenceLineKind::Group;
-    group.name = std::move(document.pendingGroup);
-    InsertLine(document, document.lines.size(), std::move(group));
+    group.name = StoreText(document, document.pendingGroup);
+    InsertLine(document, document.lines.size(), group);
     document.currentGroup = int64_t(document.lines.size()) - 1;
     document.groupPending = false;
     document.pendingGroup.clear();
@@ -109,18 +141,28 @@ void AppendLineText(std::string& out, TextView text) {
 
 }  // namespace
 
+TextView LineName(const PreferenceDocument& document, const PreferenceLine& line) {
+    return SpanText(document, line.name);
+}
+
+TextView LineValue(const PreferenceDocument& document, const PreferenceLine& line) {
+    return SpanText(document, line.value);
+}
+
 PreferenceDocument ParsePreferenceBytes(std::string_view bytes) {
     PreferenceDocument document;
     const bool utf8 = bytes.size() >= 3 && static_cast<unsigned char>(bytes[0]) == 0xEF &&
                       static_cast<unsigned char>(bytes[1]) == 0xBB && static_cast<unsigned char>(bytes[2]) == 0xBF;
     if (utf8) bytes.remove_prefix(3);
+    document.store = DecodeFile(bytes, utf8);
+    const Text& store = document.store;
+    document.lines.reserve(size_t(std::count(store.begin(), store.end(), u'\n')) + 1);
     size_t i = 0;
-    while (i < bytes.size()) {
-        if (bytes[i] == '\r' || bytes[i] == '\n') { ++i; continue; }
-        size_t end = bytes.find_first_of("\r\n", i);
-        if (end == std::string_view::npos) end = bytes.size();
-        std::string_view raw = bytes.substr(i, end - i);
-        AppendParsedLine(document, utf8 ? Utf8ToText(raw) : Latin1ToText(raw));
+    while (i < store.size()) {
+        if (store[i] == u'\r' || store[i] == u'\n') { ++i; continue; }
+        size_t end = i;
+        while (end < store.size() && store[end] != u'\r' && store[end] != u'\n') ++end;
+        AppendParsedLine(document, i, end);
         i = end;
     }
     return document;
@@ -132,17 +174,17 @@ std::string SerializePreferenceDocument(const PreferenceDocument& document) {
         switch (line.kind) {
         case PreferenceLineKind::Group:
             out += '[';
-            AppendLineText(out, line.name);
+            AppendLineText(out, LineName(document, line));
             out += ']';
             break;
         case PreferenceLineKind::Comment:
             out += "; ";
-            AppendLineText(out, line.value);
+            AppendLineText(out, LineValue(document, line));
             break;
         case PreferenceLineKind::Key:
-            AppendLineText(out, line.name);
+            AppendLineText(out, LineName(document, line));
             out += " = ";
-            AppendLineText(out, line.value);
+            AppendLineText(out, LineValue(document, line));
             break;
         }
         out += "\r\n";
@@ -154,7 +196,7 @@ bool SelectPreferenceGroup(PreferenceDocument& document, TextView name) {
     document.indexValid = false;
     for (size_t i = 0; i < document.lines.size(); ++i) {
         const PreferenceLine& line = document.lines[i];
-        if (line.kind == PreferenceLineKind::Group && EqualsIgnoringAsciiCase(line.name, name)) {
+        if (line.kind == PreferenceLineKind::Group && EqualsIgnoringAsciiCase(LineName(document, line), name)) {
             document.currentGroup = int64_t(i);
             document.groupPending = false;
             document.pendingGroup.clear();
@@ -170,33 +212,35 @@ void AddPreferenceComment(PreferenceDocument& document, TextView text) {
     ActivatePendingGroup(document);
     PreferenceLine comment;
     comment.kind = PreferenceLineKind::Comment;
-    comment.value = Text(text);
-    InsertLine(document, size_t(document.lastWritten + 1), std::move(comment));
+    comment.value = StoreText(document, text);
+    InsertLine(document, size_t(document.lastWritten + 1), comment);
 }
 
 void WritePreferenceString(PreferenceDocument& document, TextView key, TextView value) {
     ActivatePendingGroup(document);
     int64_t existing = FindKeyLine(document, key);
     if (existing >= 0) {
-        document.lines[size_t(existing)].value = Text(value);
+        document.lines[size_t(existing)].value = StoreText(document, value);
         document.lastWritten = existing;
         document.mustWrite = true;
         return;
     }
     PreferenceLine line;
     line.kind = PreferenceLineKind::Key;
-    line.name = Text(key);
-    line.value = Text(value);
-    InsertLine(document, document.regionEnd, std::move(line));
+    line.name = StoreText(document, key);
+    line.value = StoreText(document, value);
+    InsertLine(document, document.regionEnd, line);
 }
 
 void WritePreferenceInteger(PreferenceDocument& document, TextView key, int32_t value) {
     WritePreferenceString(document, key, DecimalText(value));
 }
 
-const Text* FindPreferenceValue(PreferenceDocument& document, TextView key) {
+bool FindPreferenceValue(PreferenceDocument& document, TextView key, TextView& value) {
     int64_t line = FindKeyLine(document, key);
-    return line < 0 ? nullptr : &document.lines[size_t(line)].value;
+    if (line < 0) return false;
+    value = LineValue(document, document.lines[size_t(line)]);
+    return true;
 }
 
 int32_t ParsePreferenceInteger(TextView value) {
@@ -207,11 +251,11 @@ int32_t ParsePreferenceInteger(TextView value) {
 }
 
 int64_t ReadPreferenceInteger(PreferenceDocument& document, TextView key, int64_t fallback) {
-    const Text* value = FindPreferenceValue(document, key);
-    return value ? ParsePreferenceInteger(*value) : fallback;
+    TextView value;
+    return FindPreferenceValue(document, key, value) ? ParsePreferenceInteger(value) : fallback;
 }
 
 Text ReadPreferenceString(PreferenceDocument& document, TextView key, TextView fallback) {
-    const Text* value = FindPreferenceValue(document, key);
-    return value ? *value : Text(fallback);
+    TextView value;
+    return Text(FindPreferenceValue(document, key, value) ? value : fallback);
 }

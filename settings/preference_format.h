@@ -13,13 +13,21 @@
 
 enum class PreferenceLineKind : uint8_t { Group, Comment, Key };
 
+// A piece of PreferenceDocument::store; lines keep no text of their own, so
+// reading a large file costs no allocation per line.
+struct TextSpan {
+    uint32_t start = 0;
+    uint32_t length = 0;
+};
+
 struct PreferenceLine {
     PreferenceLineKind kind = PreferenceLineKind::Key;
-    Text name;   // group name or key name
-    Text value;  // key value or comment text
+    TextSpan name;   // group name or key name
+    TextSpan value;  // key value or comment text
 };
 
 struct PreferenceDocument {
+    Text store;  // the decoded file, then every text written
     std::vector<PreferenceLine> lines;
     bool mustWrite = false;
     int64_t currentGroup = -1;  // index of the selected group line; -1: the lines before the first group
@@ -34,6 +42,9 @@ struct PreferenceDocument {
     std::unordered_map<Text, size_t> keyIndex;  // lower-case key -> first line
 };
 
+TextView LineName(const PreferenceDocument& document, const PreferenceLine& line);
+TextView LineValue(const PreferenceDocument& document, const PreferenceLine& line);
+
 PreferenceDocument ParsePreferenceBytes(std::string_view bytes);
 std::string SerializePreferenceDocument(const PreferenceDocument& document);
 
@@ -42,9 +53,9 @@ void AddPreferenceComment(PreferenceDocument& document, TextView text);
 void WritePreferenceString(PreferenceDocument& document, TextView key, TextView value);
 void WritePreferenceInteger(PreferenceDocument& document, TextView key, int32_t value);
 
-// The value of the key in the current group; null when absent or while a
-// selected group was not found.
-const Text* FindPreferenceValue(PreferenceDocument& document, TextView key);
+// Whether the key is in the current group (never while a selected group was
+// not found); value is set when it is.
+bool FindPreferenceValue(PreferenceDocument& document, TextView key, TextView& value);
 int64_t ReadPreferenceInteger(PreferenceDocument& document, TextView key, int64_t fallback);
 Text ReadPreferenceString(PreferenceDocument& document, TextView key, TextView fallback);
 

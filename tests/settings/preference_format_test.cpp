@@ -123,8 +123,8 @@ TEST(SettingsPreferenceFormat, RandomBytesParseAndReadBackTheSame) {
         ASSERT_EQ(reread.lines.size(), document.lines.size()) << "round " << round;
         for (size_t i = 0; i < document.lines.size(); ++i) {
             EXPECT_EQ(reread.lines[i].kind, document.lines[i].kind);
-            EXPECT_EQ(Utf8(reread.lines[i].name), Utf8(document.lines[i].name));
-            EXPECT_EQ(Utf8(reread.lines[i].value), Utf8(document.lines[i].value));
+            EXPECT_EQ(Utf8(LineName(reread, reread.lines[i])), Utf8(LineName(document, document.lines[i])));
+            EXPECT_EQ(Utf8(LineValue(reread, reread.lines[i])), Utf8(LineValue(document, document.lines[i])));
         }
         EXPECT_EQ(SerializePreferenceDocument(reread), written);
     }
