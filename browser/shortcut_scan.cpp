@@ -77,6 +77,7 @@ bool ForEachDriveCandidate(std::string_view content, Accept accept) {
         if (!IsDriveMatch(content, i)) continue;
         size_t start = i - 1;
         size_t end = zeros.EndOf(start);
+        if (end == start) continue;  // the drive letter is a zero byte: an empty text
         if (end - start > LongestDriveText || HasLaterColon(content, i, end)) continue;
         if (accept(content.substr(start, end - start))) return true;
     }

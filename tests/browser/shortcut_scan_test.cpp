@@ -126,6 +126,7 @@ TEST(ShortcutScanTest, ShortAndEdgeBuffers) {
         {"xxC:\\"s, u""},         // ':' at size - 3 is past the last offset
         {":\\abc"s, u""},         // no drive letter before offset 1
         {"C:\\"s, u""},
+        {"x\0:\\abcdef"s, u""},  // the drive letter is a zero byte
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ScanShortcutTarget(c.bytes, Cp1252, disk.FileOrFolder()), Text(c.target)) << c.bytes.size();
@@ -172,4 +173,58 @@ TEST(ShortcutScanTest, IsShortcutPath) {
     EXPECT_FALSE(IsShortcutPath(u"C:\\a\\site.url"));
     EXPECT_FALSE(IsShortcutPath(u"C:\\a.lnk\\file"));
     EXPECT_FALSE(IsShortcutPath(u""));
+}
+
+namespace {
+
+// The scan written out plainly over a copy with 4 zero bytes appended, to
+// compare the fast one with.
+Text PlainScan(std::string_view content, bool utf8, const PathTest& exists, const EnvironmentExpander& expand) {
+    std::string buffer(content);
+    buffer.append(4, '\0');
+    size_t size = content.size();
+    for (size_t i = 1; size >= 5 && i <= size - 4; ++i) {
+        if (buffer[i] != ':' || buffer[i + 1] != '\\') continue;
+        std::string_view text(buffer.c_str() + i - 1);
+        Text candidate = utf8 ? Utf8ToText(text) : Latin1ToText(text);
+        if (candidate.size() > 3 && exists(candidate)) return candidate;
+    }
+    if (!expand || size < 4) return Text();
+    for (size_t j = 0; j <= size - 4; ++j) {
+        if (buffer[j] != '%') continue;
+        Text raw;
+        for (size_t k = j;; k += 2) {
+            char16_t unit = char16_t(static_cast<unsigned char>(buffer[k]) | (static_cast<unsigned char>(buffer[k + 1]) << 8));
+            if (unit == 0) break;
+            raw.push_back(unit);
+        }
+        Text candidate = expand(raw);
+        if (candidate.size() > 3 && exists(candidate)) return candidate;
+    }
+    return Text();
+}
+
+}  // namespace
+
+TEST(ShortcutScanTest, AgreesWithThePlainScanOnRandomBuffers) {
+    // A path "exists" when it is short, has no second colon, and its hash says so.
+    PathTest exists = [](const Text& p) {
+        if (p.size() >= 260 || p.find(u':', 2) != Text::npos) return false;
+        return std::hash<Text>{}(p) % 5 == 0;
+    };
+    EnvironmentExpander expand = [](const Text& t) { return t.size() > 1 ? u"C:\\" + t.substr(1) : t; };
+    const char alphabet[] = {'C', ':', '\\', '%', '\0', 'a', '\xC3', '\xB6', 'x', '\xFC'};
+    uint32_t seed = 12345;
+    auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7FFF; };
+    int found = 0;
+    for (int round = 0; round < 3000; ++round) {
+        std::string buffer(next() % 300, '\0');
+        for (char& b : buffer) b = alphabet[next() % sizeof alphabet];
+        Text plainTarget = PlainScan(buffer, false, exists, nullptr);
+        EXPECT_EQ(ScanShortcutTarget(buffer, Cp1252, exists), plainTarget) << round;
+        Text plainIcon = PlainScan(buffer, true, exists, expand);
+        EXPECT_EQ(ScanIconSource(buffer, exists, expand), plainIcon) << round;
+        found += !plainTarget.empty() + !plainIcon.empty();
+    }
+    EXPECT_GT(found, 300);  // the buffers do hold paths that exist
 }
