@@ -3,9 +3,14 @@
 #include "app/app_state.h"
 #include "app/main_loop.h"
 #include "app/settings_folder.h"
+#include "browser/show_folder.h"
 #include "platform/controls.h"
 #include "platform/files.h"
+#include "platform/pictures.h"
 #include "platform/windows.h"
+#include "settings/settings_store.h"
+#include "ui/color_schemes.h"
+#include "ui/image_set.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -18,13 +23,21 @@ void StartUp() {
     gCustomEntryIcons.clear();
     gListedItems.clear();
     gListedIcons.clear();
+    InitSettings(ReadProfileFolder());
+    BuildColorSchemeTable();
+    LoadImageSet();
     gAppPaths.SettingsFolder = ResolveSettingsFolder(ExecutableFolder() + kProductName + u"\\");
+    LoadSettings(gAppPaths.SettingsFolder + u"Settings.ini");
+    gAppPaths.CurrentFolder = gSettings.StartMode == 1 ? u"Programs\\" : u"";
     BuildMainWindow();
+    ShowFolder(gAppPaths.CurrentFolder);
 }
 
 void ShutDown() {
+    FreeAllPictures();
     FreeAllFonts();
-    gListedIcons.clear();
+    // Stock icons are copies too, so they are destroyed in both modes.
+    DestroyListedIcons();
     gListedItems.clear();
     CloseWindowNumber(kMainWindow);
     ShutdownPlatform();

@@ -24,7 +24,7 @@ TEST_P(HitTest, Edges) {
 }
 
 // Without a container at 1.0 the box spans 511..611 x 167..192, both ends outside.
-// With the panel at 1.0 the mouse is shifted by 41 + 3 and 10 + 3.
+// With the panel at 1.0 the mouse is shifted by 41 + 3 and 10 + 3, so y 180 is the top edge.
 // At 1.25 without container: left 638.75 -> 639, right 763.75 -> 764, top 208.75 -> 209,
 // bottom 240 (208.75 + 31.25).
 // At 1.25 with container: mx - 51.25 - 3 rounded; the left edge 639 needs mx - 54.25 > 639.
@@ -34,9 +34,9 @@ INSTANTIATE_TEST_SUITE_P(
                       HitCase{610, 180, false, 1.0f, true}, HitCase{611, 180, false, 1.0f, false},
                       HitCase{560, 167, false, 1.0f, false}, HitCase{560, 168, false, 1.0f, true},
                       HitCase{560, 191, false, 1.0f, true}, HitCase{560, 192, false, 1.0f, false},
-                      HitCase{555, 180, true, 1.0f, false}, HitCase{556, 180, true, 1.0f, true},
-                      HitCase{654, 180, true, 1.0f, true}, HitCase{655, 180, true, 1.0f, false},
-                      HitCase{600, 180, true, 1.0f, true}, HitCase{600, 180, false, 1.0f, true},
+                      HitCase{555, 193, true, 1.0f, false}, HitCase{556, 193, true, 1.0f, true},
+                      HitCase{654, 193, true, 1.0f, true}, HitCase{655, 193, true, 1.0f, false},
+                      HitCase{600, 180, true, 1.0f, false}, HitCase{600, 181, true, 1.0f, true},
                       HitCase{639, 220, false, 1.25f, false}, HitCase{640, 220, false, 1.25f, true},
                       HitCase{763, 220, false, 1.25f, true}, HitCase{764, 220, false, 1.25f, false},
                       HitCase{700, 209, false, 1.25f, false}, HitCase{700, 210, false, 1.25f, true},
