@@ -243,3 +243,40 @@ TEST(IconPngEntry, DecodesThroughLibpngOrIsRefused) {
     EXPECT_FALSE(DecodePicture(icon, cut));
     EXPECT_TRUE(cut.Pixels.empty());
 }
+
+TEST(PictureDecoder, MutatedBlocksOfEveryFormatNeverCrash) {
+    uint32_t state = 2463534242u;
+    auto next = [&state] {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        return state;
+    };
+    int decoded = 0, refused = 0;
+    for (int number : {19, 6, 10, 5, 21, 4}) {
+        std::vector<uint8_t> seed = Embedded(number);
+        ASSERT_FALSE(seed.empty()) << number;
+        for (int round = 0; round < 150; ++round) {
+            std::vector<uint8_t> bytes = seed;
+            int changes = 1 + next() % 3;
+            for (int i = 0; i < changes; ++i) {
+                // Headers most often: the first 200 bytes hold the PNG, JPEG and icon headers.
+                size_t limit = next() % 2 ? std::min<size_t>(bytes.size(), 200) : bytes.size();
+                bytes[next() % limit] = static_cast<uint8_t>(next());
+            }
+            if (next() % 4 == 0) bytes.resize(next() % bytes.size());
+            DecodedPicture p;
+            if (DecodePicture(bytes, p)) {
+                ++decoded;
+                ASSERT_GE(p.Width, 1);
+                ASSERT_LE(p.Width, MaxPictureSide);
+                ASSERT_EQ(p.Pixels.size(), size_t(p.Width) * p.Height * 4);
+            } else {
+                ++refused;
+                ASSERT_TRUE(p.Pixels.empty());
+            }
+        }
+    }
+    EXPECT_GT(decoded, 30);
+    EXPECT_GT(refused, 30);
+}
