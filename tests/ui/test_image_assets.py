@@ -68,37 +68,37 @@ def icon_entries(data):
         used = header[9]
         assert (hsize, bw, bh, bplanes, bbits, compression) == (40, w, 2 * h, 1, bits, 0)
         palette = (used or (1 << bits)) if bits <= 8 else 0
-        expected = 40 + palette * 4 + stride(w, bits) * h + stride(w, 1) * h
-        assert size == expected, "entry %d has colour bitmap, palette and AND mask" % i
+        whole = 40 + palette * 4 + stride(w, bits) * h + stride(w, 1) * h
+        assert size == whole, "entry %d has colour bitmap, palette and AND mask" % i
         entries.append((w, h, bits, palette, colours))
     return entries
 
 
 @pytest.mark.parametrize("number", sorted(IMAGE_SET))
 def test_asset_matches_the_table(number):
-    spec = IMAGE_SET[number]
-    path = os.path.join(ASSETS, "%02d.%s" % (number, spec[0]))
+    expected = IMAGE_SET[number]
+    path = os.path.join(ASSETS, "%02d.%s" % (number, expected[0]))
     with open(path, "rb") as f:
         data = f.read()
-    if spec[0] == "ico":
+    if expected[0] == "ico":
         entries = icon_entries(data)
-        assert [(w, bits) for w, h, bits, _, _ in entries] == spec[1]
+        assert [(w, bits) for w, h, bits, _, _ in entries] == expected[1]
         for w, h, bits, palette, colours in entries:
             assert w == h
             assert palette == ({4: 16, 8: 256}.get(bits, 0))
             assert colours == (16 if bits == 4 else 0)
-    elif spec[0] == "png":
+    elif expected[0] == "png":
         image = Image.open(path)
         assert image.format == "PNG"
-        assert image.size == spec[1]
-        assert image.mode == spec[2]
-        if spec[2] == "RGBA":
+        assert image.size == expected[1]
+        assert image.mode == expected[2]
+        if expected[2] == "RGBA":
             alpha = image.getchannel("A").getextrema()
             assert alpha[0] == 0 and alpha[1] == 255, "transparent and opaque parts"
     else:
         image = Image.open(path)
         assert image.format == "JPEG"
-        assert image.size == spec[1]
+        assert image.size == expected[1]
         assert image.mode == "RGB" and len(image.getbands()) == 3
         assert not image.info.get("progressive") and not image.info.get("progression")
 
@@ -121,9 +121,9 @@ def test_application_icon():
 def test_generator_reproduces_the_committed_files(tmp_path, monkeypatch):
     import importlib.util
 
-    spec = importlib.util.spec_from_file_location("generate", os.path.join(ASSETS, "generator", "generate.py"))
-    generate = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(generate)
+    module = importlib.util.spec_from_file_location("generate", os.path.join(ASSETS, "generator", "generate.py"))
+    generate = importlib.util.module_from_spec(module)
+    module.loader.exec_module(generate)
     monkeypatch.setattr(generate, "ASSETS", str(tmp_path))
     generate.main()
     for name in sorted(os.listdir(tmp_path)):
