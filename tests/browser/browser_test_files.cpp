@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/files.h"
+#include "platform/long_path.h"
 #include "platform/wide.h"
 
 bool MakeFolders(MadePaths& made, const Text& folder) {
@@ -19,7 +20,7 @@ bool MakeFolders(MadePaths& made, const Text& folder) {
 
 bool MakeFile(MadePaths& made, const Text& path, const std::string& bytes) {
     if (!MakeFolders(made, FolderPart(path))) return false;
-    HANDLE file = CreateFileW(Wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(Wide(ExtendedLengthPath(path)), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     made.files.push_back(path);
     size_t done = 0;
@@ -36,7 +37,7 @@ bool MakeFile(MadePaths& made, const Text& path, const std::string& bytes) {
 
 void RemoveMade(MadePaths& made) {
     for (const Text& file : made.files) RemoveFile(file);
-    for (auto it = made.folders.rbegin(); it != made.folders.rend(); ++it) RemoveDirectoryW(Wide(*it));
+    for (auto it = made.folders.rbegin(); it != made.folders.rend(); ++it) RemoveDirectoryW(Wide(ExtendedLengthPath(*it)));
     made = MadePaths();
 }
 

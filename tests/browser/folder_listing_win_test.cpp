@@ -71,6 +71,25 @@ TEST_F(FolderListingTest, MergesTwoRootsOnDisk) {
     EXPECT_TRUE(none.icons.empty());
 }
 
+TEST_F(FolderListingTest, LongAndNonBmpNamesOnDisk) {
+    const Text root = TestRoot + u"long\\";
+    Text longName = Text(246, u'n') + u".lnk";  // 250 characters; the full path is past 260
+    Text cake = u"Kuchen \U0001F370.lnk";
+    ASSERT_TRUE(MakeFile(made, root + longName, "L"));
+    ASSERT_TRUE(MakeFile(made, root + cake, "L"));
+    std::vector<Text> asked;
+    PictureIconMaker maker = [](int picture) { return reinterpret_cast<HICON>(intptr_t(picture)); };
+    ItemIconLookup stock = [&](const Text& path) {
+        asked.push_back(path);
+        return StockItemIcon(path, maker);
+    };
+    FolderListing listing = CollectFolderItems({root}, u"", {0, 0}, stock);
+    EXPECT_EQ(listing.items, (std::vector<Text>{u"1" + cake + u"\"3", u"1" + longName + u"\"3"}));
+    EXPECT_EQ(listing.icons.size(), 2u);
+    std::sort(asked.begin(), asked.end());
+    EXPECT_EQ(asked, (std::vector<Text>{root + cake, root + longName}));
+}
+
 TEST_F(FolderListingTest, MatchingProgramsSkipsFoldersAndOtherFiles) {
     const Text folder = TestRoot + u"System32\\";
     for (const char16_t* name : {u"notepad.exe", u"Netsh.exe", u"calc.exe", u"notes.txt"})
