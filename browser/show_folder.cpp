@@ -48,7 +48,16 @@ void ShowFolder(const Text& folder) {
     for (const Text& item : gListedItems) {
         ListedItemParts parts = ParseListedItem(item, gSettings.SortMode);
         void* icon = reinterpret_cast<void*>(intptr_t(parts.icon));
-        AddListRow(MainWindowNumber, ShortcutListId, DisplayText(parts.storedName), icon);
+        Text text = DisplayText(parts.storedName);
+        if (icon && gSettings.UseOriginalIcon != 1) {
+            // A stock icon looks exactly like its picture; the list takes the
+            // picture once instead of one image per row, which keeps large
+            // folders fast. The copy stays owned in gListedIcons.
+            int picture = parts.kind == ItemKind::Folder ? StockFolderPicture : StockFilePicture;
+            AddListRow(MainWindowNumber, ShortcutListId, text, nullptr, picture);
+        } else {
+            AddListRow(MainWindowNumber, ShortcutListId, text, icon);
+        }
     }
     EndListUpdate(MainWindowNumber, ShortcutListId);
 }
