@@ -3,14 +3,30 @@
 #include "app/app_state.h"
 #include "app/hit_test.h"
 #include "app/hover.h"
+#include "app/launchers.h"
 #include "browser/list_actions.h"
 #include "platform/controls.h"
+#include "platform/files.h"
+#include "platform/launch.h"
 #include "ui/main_window_ids.h"
 
 namespace {
 
 float gScaleX = 1.0f;
 float gScaleY = 1.0f;
+
+// The system tool links start their tool; the program ends whether or not it started.
+bool StartToolOfLink(int control) {
+    const Launcher* launcher = FindLauncher(control);
+    if (!launcher) return false;
+    LaunchRequest request = LauncherRequest(*launcher, ReadProfileFolder());
+    LaunchProgram(request.file, request.parameters, request.workingFolder);
+    return true;
+}
+
+// The settings and system information links close the main window and the
+// program ends when their window has closed.
+bool OpensOwnWindow(int control) { return control == SettingsLinkId || control == SystemInfoLinkId; }
 
 }  // namespace
 
@@ -41,6 +57,11 @@ Next DispatchControlEvent(const Event& event) {
     if (event.id == RunFieldId && event.type == ControlEventType::Change) RunFieldChanged();
     // Every control but the RunField acts on the selected row first.
     if (event.id != RunFieldId && ActOnSelectedRow(event.type)) return Next::Leave;
+    if (StartToolOfLink(event.id)) return Next::Leave;  // B3 and B10
+    if (OpensOwnWindow(event.id)) {                      // B8 and B9
+        CloseWindowNumber(kMainWindow);
+        return Next::Leave;
+    }
     if (event.id == RunFieldId) RunFieldTouched();
     if (event.id == RunButtonId && RunHeldCommand()) return Next::Leave;
     return Next::Stay;

@@ -56,7 +56,7 @@ KindStyle StyleOf(ControlKind kind) {
 
 void ResizeToPicture(ControlRecord& c) {
     int w = 0, h = 0;
-    if (!PictureSize(c.picture, w, h)) w = h = 0;
+    if (!PictureDimensions(c.picture, w, h)) w = h = 0;
     SetWindowPos(c.hwnd, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -211,7 +211,7 @@ void DrawPictureButton(DRAWITEMSTRUCT* draw, const ControlRecord& c) {
     bool pressed = draw->itemState & ODS_SELECTED;
     FillRect(draw->hDC, &rc, GetSysColorBrush(COLOR_BTNFACE));
     int w = 0, h = 0;
-    if (PictureSize(c.picture, w, h)) {
+    if (PictureDimensions(c.picture, w, h)) {
         int x = (rc.right - rc.left - w) / 2 + (pressed ? 1 : 0);
         int y = (rc.bottom - rc.top - h) / 2 + (pressed ? 1 : 0);
         PaintPicture(draw->hDC, c.picture, x, y);

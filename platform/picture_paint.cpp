@@ -2,7 +2,7 @@
 
 #include "platform/pictures.h"
 
-bool PictureSize(int picture, int& width, int& height) {
+bool PictureDimensions(int picture, int& width, int& height) {
     if (picture < 0 || !NumberedPicture(picture)) return false;
     width = PictureWidth(picture);
     height = PictureHeight(picture);
