@@ -1,15 +1,16 @@
 """The Start Menu list, its folders, shortcuts, context menu and the run line, on the real exe."""
 import shutil
 import time
+from pathlib import Path
 
 import pytest
 
 from harness import RECORDER, controls_by_id
 
-LIST, RUN_FIELD, THIS_PC_LINK = 1, 11, 2
+LIST, RUN_FIELD, RUN_BUTTON, THIS_PC_LINK = 1, 11, 12, 2
 PLACEHOLDER = "<Bitte Dateinamen eingeben!>"
 HEADER_HEIGHT, ROW_HEIGHT = 25, 23  # list rows at 96 DPI under Wine
-LNK = __import__("pathlib").Path(__file__).resolve().parents[1] / "data" / "real" / "lnk" / "ez_winxp_wordpad.lnk"
+LNK = Path(__file__).resolve().parents[1] / "data" / "real" / "lnk" / "ez_winxp_wordpad.lnk"
 WORDPAD = "C:\\Program Files\\Windows NT\\Accessories\\wordpad.exe"
 
 
@@ -63,10 +64,11 @@ def user_root(wine):
 COMMON_ROOT = "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\"
 
 
-def write_settings(tree, wine, **values):
+def write_settings(tree, wine, roots=None, **values):
     lines = ["[MenuSettings]", "PlayMenuPopupSound = 0"]
     lines += ["%s = %s" % kv for kv in values.items()]
-    lines += ["StartMenuFolder0 = " + user_root(wine), "StartMenuFolder1 = " + COMMON_ROOT]
+    roots = roots or [user_root(wine), COMMON_ROOT]
+    lines += ["StartMenuFolder%d = %s" % (n, root) for n, root in enumerate(roots)]
     tree.file(wine.profile + "AppData\\Roaming\\Orvanto\\Settings.ini", ("\r\n".join(lines) + "\r\n").encode())
 
 
@@ -106,7 +108,7 @@ def read_record(wine, path, timeout=10):
     return ""
 
 
-def test_merged_listing_filters_sort_and_names(start, desktop, tree):
+def test_merged_listing_filters_sort_and_names(start, desktop, display, tree):
     user, common = user_root(desktop), COMMON_ROOT
     tree.file(user + "Both.lnk")
     tree.file(common + "Both.lnk")
@@ -136,17 +138,13 @@ def test_merged_listing_filters_sort_and_names(start, desktop, tree):
     app = start()
     programs = row_texts(desktop)
     assert programs[0] == ".." and "Zubehör" in programs and "Autostart" in programs
-    click_row(desktop, display_of(desktop), "Zubehör")
+    click_row(desktop, display, "Zubehör")
     assert row_texts(desktop) == ["..", "Zz Editor", "Ünïcode \U0001F600"]
-    click_row(desktop, display_of(desktop), "..")
+    click_row(desktop, display, "..")
     assert row_texts(desktop) == programs
-    click_row(desktop, display_of(desktop), "..")
+    click_row(desktop, display, "..")
     assert row_texts(desktop)[:2] == ["..", "Programme"]
     assert app.running()
-
-
-def display_of(wine):
-    return wine.display
 
 
 @pytest.fixture
@@ -238,3 +236,33 @@ def test_search_narrows_restores_and_runs_a_typed_command(start, desktop, displa
     assert app.wait(timeout=15) == 0
     line = read_record(desktop, record)
     assert "orvrec" in line.lower() and line.split("\t")[0].endswith(" c:\\x.txt"), line
+
+
+def test_bad_roots_and_odd_shortcuts_in_original_icon_mode(start, desktop, display, tree):
+    good = "C:\\orvgui-bad\\good\\"
+    tree.folder("C:\\orvgui-bad\\")
+    tree.file("C:\\orvgui-bad\\plain.txt")
+    long_name = "L" * 250
+    tree.file(good + "empty.lnk", b"")
+    tree.file(good + "huge.lnk", b"\x01" * (50 << 20))
+    tree.file(good + "nowhere.lnk", b"\0\0C:\\no\\such\\folder\\app.exe\0")
+    tree.file(good + long_name + ".lnk")
+    tree.file(good + "Größe \U0001F600.url")
+    roots = ["C:\\orvgui-bad\\missing\\", "C:\\orvgui-bad\\plain.txt\\", good]
+    write_settings(tree, desktop, roots=roots, StartMode=0, SortMode=0, RenameFolders=1, UseOriginalIcon=1)
+    app = start()
+    assert row_texts(desktop) == ["..", "empty", "Größe \U0001F600", "huge", long_name, "nowhere"]
+    assert app.running()
+
+    # The RunButton with the placeholder, and Enter with the focus on the list, do nothing.
+    click_control(desktop, display, RUN_BUTTON)
+    assert app.running()
+    click_control(desktop, display, RUN_FIELD)
+    display.type("orvrec")
+    x, y, w, h = shortcut_list(desktop)["screen"]
+    display.click(x + 60, y + h - 10)
+    time.sleep(0.4)
+    display.key("Return")
+    time.sleep(0.8)
+    assert app.running()
+    assert controls_by_id(desktop.dump("Start"))[RUN_FIELD]["text"] == "orvrec"
