@@ -1,3 +1,4 @@
+import os
 import time
 
 import pytest
@@ -15,7 +16,7 @@ def display():
 @pytest.fixture(scope="session")
 def wine(display):
     # The wineserver keeps the display it was first started with.
-    w = Wine(BUILD / "prefix-gui")
+    w = Wine(os.environ.get("ORVANTO_GUI_PREFIX", BUILD / "prefix-gui"))
     w.display = display
     w.create()
     # The first program started in a new prefix pays for setting it up.
