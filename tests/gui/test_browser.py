@@ -266,3 +266,18 @@ def test_bad_roots_and_odd_shortcuts_in_original_icon_mode(start, desktop, displ
     time.sleep(0.8)
     assert app.running()
     assert controls_by_id(desktop.dump("Start"))[RUN_FIELD]["text"] == "orvrec"
+
+
+def test_clicking_a_search_result_starts_it_by_name(start, desktop, display, tree):
+    tree.file("C:\\windows\\system32\\orvrec.exe", RECORDER.read_bytes())
+    record = "C:\\orvgui-search.txt"
+    tree.made.append(desktop.unix_path(record))
+    write_settings(tree, desktop, StartMode=1, SortMode=0, RenameFolders=1)
+    app = start(env={"ORVANTO_RECORD": record})
+    click_control(desktop, display, RUN_FIELD)
+    display.type("ORVR")
+    time.sleep(0.5)
+    assert row_texts(desktop) == ["orvrec.exe"]
+    click_row(desktop, display, "orvrec.exe")
+    assert app.wait(timeout=15) == 0
+    assert read_record(desktop, record).split("\t")[0].strip('"').lower().endswith("orvrec.exe")
