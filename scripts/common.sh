@@ -22,21 +22,8 @@ make_prefix() {  # folder
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1 </dev/null
   wineserver -w
-  cat > "$WINEPREFIX/orvanto-setup.reg" <<'REG'
-REGEDIT4
-
-[HKEY_CURRENT_USER\Software\Wine\WineDbg]
-"ShowCrashDialog"=dword:00000000
-
-[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
-"Managed"="N"
-"Decorated"="Y"
-
-[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
-"Auto"="0"
-"Debugger"=""
-REG
-  wine regedit /S "$WINEPREFIX/orvanto-setup.reg" >/dev/null 2>&1 </dev/null
+  # No crash dialog that could hang a run; no window manager wait on Xvfb.
+  wine regedit /S "$(winepath -w "$root/scripts/wine-prefix.reg" 2>/dev/null)" >/dev/null 2>&1 </dev/null
   wineserver -w
 }
 

@@ -20,19 +20,7 @@ RECORDER = BUILD / "OrvantoRecorder.exe"
 
 BASE_ENV = dict(os.environ, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL="C.UTF-8")
 
-SETUP_REG = r"""REGEDIT4
-
-[HKEY_CURRENT_USER\Software\Wine\WineDbg]
-"ShowCrashDialog"=dword:00000000
-
-[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
-"Managed"="N"
-"Decorated"="Y"
-
-[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
-"Auto"="0"
-"Debugger"=""
-"""
+SETUP_REG = (REPO / "scripts" / "wine-prefix.reg").read_text()
 
 
 class Wine:
